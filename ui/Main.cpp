@@ -1,0 +1,173 @@
+#include "ui/Main.h"
+
+#include "logic/Dates.h"
+#include "logic/Errors.h"
+#include "ui/EntryLineEdit.h"
+#include "ui/HandlerGuard.h"
+#include "ui/MessageBox.h"
+#include "ui/RadioGroup.h"
+#include "ui/TextBridge.h"
+#include "ui/Texts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace pnr;
+
+namespace {
+
+enum Item { ItemAlder = 0, ItemPersonNr = 1, ItemCheckSiffra = 2 };
+
+// The date format that the age computation parses and writes.
+constexpr std::string_view isoDateFormat = "yyyy-mm-dd";
+
+QLabel* makeLabel(QWidget* parent, const char* name, TextView text, QRect geometry)
+{
+    auto* label = new QLabel(toQString(text), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+template <class Box>
+Box* makeBox(QWidget* parent, const char* name, QRect geometry, bool readOnly)
+{
+    auto* box = new Box(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setReadOnly(readOnly);
+    return box;
+}
+
+} // namespace
+
+TForm1::TForm1(ErrorDisplay& errors, QWidget* parent) : QMainWindow(parent), errors_(errors)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(toQString(texts::windowTitle));
+    createComponents();
+    connectHandlers();
+}
+
+void TForm1::createComponents()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    Label1 = makeLabel(client, "Label1", texts::labelDatum, {8, 40, 37, 13});
+    Label2 = makeLabel(client, "Label2", texts::labelKon, {8, 72, 23, 13});
+    Label3 = makeLabel(client, "Label3", texts::labelAlder, {8, 104, 30, 13});
+    Label4 = makeLabel(client, "Label4", texts::labelAr, {128, 104, 12, 13});
+    Label5 = makeLabel(client, "Label5", texts::labelMan, {184, 104, 24, 13});
+    Label6 = makeLabel(client, "Label6", texts::labelDag, {248, 104, 22, 13});
+
+    Edit1 = makeBox<EntryLineEdit>(client, "Edit1", {96, 32, 121, 21}, false);
+    Edit2 = makeBox<QLineEdit>(client, "Edit2", {240, 32, 81, 21}, true);
+    Edit3 = makeBox<QLineEdit>(client, "Edit3", {96, 64, 73, 21}, true);
+    Edit4 = makeBox<QLineEdit>(client, "Edit4", {96, 96, 25, 21}, true);
+    Edit5 = makeBox<QLineEdit>(client, "Edit5", {152, 96, 25, 21}, true);
+    Edit6 = makeBox<QLineEdit>(client, "Edit6", {216, 96, 25, 21}, true);
+
+    KollGrp = new RadioGroup(toQString(texts::groupTitle),
+                             {toQString(texts::itemAlder), toQString(texts::itemPersonNr),
+                              toQString(texts::itemCheckSiffra)},
+                             client);
+    KollGrp->setObjectName(QStringLiteral("KollGrp"));
+    KollGrp->setGeometry(336, 8, 97, 89);
+
+    setTabOrder(Edit1, Edit2);
+    setTabOrder(Edit2, Edit3);
+    setTabOrder(Edit3, Edit4);
+    setTabOrder(Edit4, Edit5);
+    setTabOrder(Edit5, Edit6);
+    setTabOrder(Edit6, KollGrp);
+    Edit1->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::connectHandlers()
+{
+    connect(Edit1, &EntryLineEdit::entered, this, [this] { guarded(&TForm1::Edit1Enter); });
+    connect(KollGrp, &RadioGroup::clicked, this, [this] { guarded(&TForm1::KollGrpClick); });
+}
+
+template <class Handler>
+void TForm1::guarded(Handler handler)
+{
+    runGuarded(errors_, [this, handler] { (this->*handler)(); });
+}
+
+void TForm1::Edit1Enter()
+{
+    for (QLineEdit* box : {static_cast<QLineEdit*>(Edit1), Edit2, Edit3, Edit4, Edit5, Edit6})
+        box->clear();
+    KollGrp->setItemIndex(-1);
+}
+
+void TForm1::KollGrpClick()
+{
+    switch (KollGrp->itemIndex()) {
+    case ItemAlder:
+        KollAlder(textOf(Edit1));
+        break;
+    case ItemPersonNr:
+        KollPersonNr();
+        break;
+    case ItemCheckSiffra:
+        KollCheckSiffra();
+        break;
+    default:
+        showMessage(this, toQString(texts::noItemSelected));
+        break;
+    }
+}
+
+void TForm1::rejectInput(TextView message)
+{
+    showMessage(this, toQString(message));
+    Edit1->enter();
+    throw Abandon();
+}
+
+Text TForm1::FormatDatum(Text value)
+{
+    Text result;
+    for (int pass = 1; pass <= 3; ++pass) {
+        result += substring(value, 1, 2);
+        if (pass < 3)
+            result += U'-';
+        removeLeading(value, 2);
+    }
+    return result;
+}
+
+void TForm1::KollAlder(Text value)
+{
+    const dates::DateTime now = dates::now();
+    if (lengthOf(value) >= 9)
+        rejectInput(texts::badBirthDate);
+    Text dateText = firstPosition(U"-", value) > 0 ? value : FormatDatum(textOf(Edit1));
+    dates::setShortDateFormat(isoDateFormat);
+
+    dates::DateTime birth = dates::parseDate(dateText, now);
+    if (dates::yearOf(birth) > dates::yearOf(now)) {
+        birth = dates::addYears(birth, -100);
+        dateText = dates::formatDate(birth);
+    }
+    birth = dates::parseDate(dateText, now);
+    // Nobody can be born later than today: an age would be negative or meaningless.
+    if (dates::dateOf(birth) > dates::dateOf(now))
+        rejectInput(texts::badBirthDate);
+
+    setText(Edit4, decimalText(dates::wholeYearsBetween(now, birth)));
+    setText(Edit5, decimalText(dates::wholeMonthsBetween(now, birth) % 12));
+
+    const int today = dates::dayOf(now);
+    const int born = dates::dayOf(birth);
+    const int days = today >= born ? today - born : dates::daysInMonth(birth) - born + today;
+    setText(Edit6, decimalText(days));
+}
+
+void TForm1::KollPersonNr() {}
+
+void TForm1::KollCheckSiffra() {}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "logic/Text.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QLineEdit;
+
+namespace pnr {
+class EntryLineEdit;
+class ErrorDisplay;
+class RadioGroup;
+} // namespace pnr
+
+// The main window: one input box, five result boxes and the operation selector. Entering the
+// input box empties everything; picking an operation runs it once on the input.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(pnr::ErrorDisplay& errors, QWidget* parent = nullptr);
+
+private:
+    void createComponents();
+    void connectHandlers();
+
+    // Handlers, each run inside the guard.
+    void Edit1Enter();
+    void KollGrpClick();
+
+    // Operations.
+    void KollAlder(pnr::Text value);
+    void KollPersonNr();
+    void KollCheckSiffra();
+    [[nodiscard]] static pnr::Text FormatDatum(pnr::Text value);
+
+    // Tells the user, starts over in the input box and abandons the running operation.
+    [[noreturn]] void rejectInput(pnr::TextView message);
+
+    template <class Handler>
+    void guarded(Handler handler);
+
+    pnr::ErrorDisplay& errors_;
+    pnr::Text Nummer;
+
+    pnr::EntryLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    pnr::RadioGroup* KollGrp = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+};
