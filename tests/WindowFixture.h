@@ -1,0 +1,86 @@
+#pragma once
+
+#include "app/Application.h"
+#include "ui/MessageBox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// Runs a test object under the program's own application object, so that errors escaping a
+// handler reach the real error display.
+#define PNR_TEST_MAIN(TestObject)                                                                  \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        pnr::Application application(argc, argv);                                                  \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+struct RecordedMessage {
+    QString text;
+    pnr::MessageKind kind;
+};
+
+// While it lives, messages are recorded instead of shown, optionally with something done at
+// the moment the box would be open.
+class MessageRecorder {
+public:
+    explicit MessageRecorder(std::function<void()> whileOpen = {})
+    {
+        previous_ = pnr::setMessagePresenter(
+            [this, whileOpen](QWidget*, const QString& text, pnr::MessageKind kind) {
+                messages.push_back({text, kind});
+                if (whileOpen)
+                    whileOpen();
+            });
+    }
+    ~MessageRecorder() { pnr::setMessagePresenter(previous_); }
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    [[nodiscard]] QStringList texts() const
+    {
+        QStringList all;
+        for (const RecordedMessage& message : messages)
+            all << message.text;
+        return all;
+    }
+
+    QList<RecordedMessage> messages;
+
+private:
+    pnr::MessagePresenter previous_;
+};
+
+// Waits for the next real modal message box, reports its text and presses its OK button.
+inline void dismissNextMessageBox(QString* text)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        *text = box->text();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    timer->start();
+}
+
+// The texts of the six boxes, Edit1 first.
+inline QStringList boxTexts(const QWidget* window)
+{
+    QStringList texts;
+    for (int i = 1; i <= 6; ++i)
+        texts << window->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i))->text();
+    return texts;
+}
