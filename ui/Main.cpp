@@ -53,6 +53,7 @@ void TForm1::createComponents()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(451, 134);
     setCentralWidget(client);
 
     Label1 = makeLabel(client, "Label1", texts::labelDatum, {8, 40, 37, 13});
