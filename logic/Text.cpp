@@ -9,30 +9,11 @@ namespace pnr {
 
 namespace {
 
-// How a character is named in a message: quoted when it can be seen, otherwise by its name
-// or code, so that a space or a control character is not invisible.
-std::string describe(char32_t c)
-{
-    if (c == U' ')
-        return "ett mellanslag";
-    if (c < 0x20 || (c >= 0x7f && c < 0xa0)) {
-        char code[16];
-        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-        return std::string("styrtecknet ") + code;
-    }
-    return "\"" + toUtf8(TextView(&c, 1)) + "\"";
-}
-
 std::string capitalized(std::string s)
 {
     if (!s.empty() && s[0] >= 'a' && s[0] <= 'z')
         s[0] = static_cast<char>(s[0] - 'a' + 'A');
     return s;
-}
-
-bool isDigit(char32_t c)
-{
-    return c >= U'0' && c <= U'9';
 }
 
 void appendUtf8(std::string& out, char32_t c)
@@ -57,6 +38,24 @@ void appendUtf8(std::string& out, char32_t c)
 }
 
 } // namespace
+
+bool isDecimalDigit(char32_t c)
+{
+    return c >= U'0' && c <= U'9';
+}
+
+// A space or a control character would be invisible between quotes.
+std::string describeCharacter(char32_t c)
+{
+    if (c == U' ')
+        return "ett mellanslag";
+    if (c < 0x20 || (c >= 0x7f && c < 0xa0)) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+        return std::string("styrtecknet ") + code;
+    }
+    return "\"" + toUtf8(TextView(&c, 1)) + "\"";
+}
 
 int lengthOf(TextView s)
 {
@@ -97,18 +96,9 @@ char32_t charAt(TextView s, int index)
 
 int digitValue(char32_t c)
 {
-    if (!isDigit(c))
-        throw ConversionError(capitalized(describe(c)) + " är inte en siffra.");
+    if (!isDecimalDigit(c))
+        throw ConversionError(capitalized(describeCharacter(c)) + " är inte en siffra.");
     return static_cast<int>(c - U'0');
-}
-
-int digitAt(TextView s, int index)
-{
-    const char32_t c = charAt(s, index);
-    if (isDigit(c))
-        return digitValue(c);
-    throw ConversionError("Tecken nr " + std::to_string(index) + " i \"" + toUtf8(s) + "\" är "
-                          + describe(c) + ", inte en siffra.");
 }
 
 Text decimalText(int value)

@@ -25,15 +25,16 @@ void removeLeading(Text& s, int count);
 // The character at a position; a position outside 1..length is a RangeError.
 [[nodiscard]] char32_t charAt(TextView s, int index);
 
+[[nodiscard]] bool isDecimalDigit(char32_t c);
+
 // The value of a decimal digit; any other character is a ConversionError.
 [[nodiscard]] int digitValue(char32_t c);
 
-// The value of the digit at a position: a RangeError past the end, a ConversionError naming the
-// position for a non-digit.
-[[nodiscard]] int digitAt(TextView s, int index);
-
 // Decimal text: a minus sign for a negative value, no leading zeros or spaces.
 [[nodiscard]] Text decimalText(int value);
+
+// How a character is named in a message: quoted when it can be seen, by name or code when not.
+[[nodiscard]] std::string describeCharacter(char32_t c);
 
 [[nodiscard]] std::string toUtf8(TextView s);
 [[nodiscard]] Text fromAscii(std::string_view s);

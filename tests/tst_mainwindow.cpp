@@ -1,19 +1,14 @@
-#include "WindowFixture.h"
+#include "MainWindowFixture.h"
 
-#include "logic/Dates.h"
 #include "ui/EntryLineEdit.h"
 #include "ui/Main.h"
 #include "ui/RadioGroup.h"
 
 #include <QRadioButton>
 
-#include <memory>
-
 using namespace std::chrono;
 
 namespace {
-
-enum Item { Alder = 0, PersonNr = 1, CheckSiffra = 2 };
 
 const QString dateError = QStringLiteral("är inte ett giltigt datum");
 
@@ -21,13 +16,10 @@ const QString dateError = QStringLiteral("är inte ett giltigt datum");
 
 // The main window's state and the age operation, driven through the real widgets with
 // today fixed at 26 April 2004.
-class MainWindowTest : public QObject {
+class MainWindowTest : public MainWindowFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void startsEmptyWithNoItemSelected();
     void enteringInputEmptiesEverything_data();
     void enteringInputEmptiesEverything();
@@ -43,65 +35,11 @@ private slots:
     void clickOnGroupAreaRunsSelectedItemAgain();
     void realErrorBoxLeavesBoxesAndWindowUsable();
     void realRejectionBoxIsReadAndDismissed();
-
-private:
-    void typeIntoInput(const QString& text);
-    void pick(Item item);
-    void clickGroupArea();
-    [[nodiscard]] QLineEdit* box(int number) const;
-
-    std::unique_ptr<pnr::dates::FixedClock> clock_;
-    std::unique_ptr<TForm1> window_;
-    pnr::EntryLineEdit* input_ = nullptr;
-    pnr::RadioGroup* group_ = nullptr;
 };
-
-void MainWindowTest::init()
-{
-    clock_ = std::make_unique<pnr::dates::FixedClock>(
-        pnr::dates::makeDateTime(2004y / April / 26, 12h));
-    window_ = std::make_unique<TForm1>(*static_cast<pnr::Application*>(qApp));
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    input_ = window_->findChild<pnr::EntryLineEdit*>(QStringLiteral("Edit1"));
-    group_ = window_->findChild<pnr::RadioGroup*>(QStringLiteral("KollGrp"));
-    QVERIFY(input_ && group_);
-}
-
-void MainWindowTest::cleanup()
-{
-    window_.reset();
-    clock_.reset();
-}
-
-QLineEdit* MainWindowTest::box(int number) const
-{
-    return window_->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number));
-}
-
-// Clicks into the input box, as a user starting over does, and types.
-void MainWindowTest::typeIntoInput(const QString& text)
-{
-    QTest::mouseClick(input_, Qt::LeftButton);
-    QTest::keyClicks(input_, text);
-}
-
-void MainWindowTest::pick(Item item)
-{
-    QTest::mouseClick(group_->item(item), Qt::LeftButton);
-}
-
-// The group's frame below its last item belongs to no item.
-void MainWindowTest::clickGroupArea()
-{
-    const QPoint below(group_->width() / 2, group_->height() - 2);
-    QVERIFY(group_->childAt(below) == nullptr);
-    QTest::mouseClick(group_, Qt::LeftButton, {}, below);
-}
 
 void MainWindowTest::startsEmptyWithNoItemSelected()
 {
-    QCOMPARE(boxTexts(window_.get()), QStringList(6, QString()));
+    QCOMPARE(boxes(), QStringList(6, QString()));
     QCOMPARE(group_->itemIndex(), -1);
     QVERIFY(input_->hasFocus());
     for (int i = 2; i <= 6; ++i)
@@ -121,14 +59,14 @@ void MainWindowTest::enteringInputEmptiesEverything()
     QFETCH(bool, byTab);
     typeIntoInput("600115");
     pick(Alder);
-    QCOMPARE(boxTexts(window_.get()), (QStringList{"600115", "", "", "44", "3", "11"}));
+    QCOMPARE(boxes(), (QStringList{"600115", "", "", "44", "3", "11"}));
     QCOMPARE(group_->itemIndex(), int(Alder));
     if (byTab)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     else
         QTest::mouseClick(input_, Qt::LeftButton);
     QVERIFY(input_->hasFocus());
-    QCOMPARE(boxTexts(window_.get()), QStringList(6, QString()));
+    QCOMPARE(boxes(), QStringList(6, QString()));
     QCOMPARE(group_->itemIndex(), -1);
 }
 
@@ -167,7 +105,7 @@ void MainWindowTest::age()
     typeIntoInput(input);
     pick(Alder);
     QCOMPARE(messages.texts(), QStringList());
-    QCOMPARE(boxTexts(window_.get()), QStringList({input, "", ""}) + age);
+    QCOMPARE(boxes(), QStringList({input, "", ""}) + age);
     QCOMPARE(group_->itemIndex(), int(Alder));
     QCOMPARE(QString::fromStdString(pnr::dates::shortDateFormat()), QStringLiteral("yyyy-mm-dd"));
 }
@@ -189,7 +127,7 @@ void MainWindowTest::ageRejection()
     typeIntoInput(input);
     pick(Alder);
     QCOMPARE(messages.texts(), QStringList{"Felaktigt födelsedatum"});
-    QCOMPARE(boxTexts(window_.get()), QStringList(6, QString()));
+    QCOMPARE(boxes(), QStringList(6, QString()));
     QCOMPARE(group_->itemIndex(), -1);
     QVERIFY(input_->hasFocus());
 }
@@ -225,7 +163,7 @@ void MainWindowTest::unreadableDateKeepsBoxes()
     QCOMPARE(messages.messages.front().kind, pnr::MessageKind::Error);
     QVERIFY2(messages.texts().front().startsWith('"' + dateText + "\" " + dateError),
              qPrintable(messages.texts().front()));
-    QCOMPARE(boxTexts(window_.get()), (QStringList{input, "", "", "44", "3", "11"}));
+    QCOMPARE(boxes(), (QStringList{input, "", "", "44", "3", "11"}));
     QCOMPARE(group_->itemIndex(), int(Alder));
     QVERIFY(input_->hasFocus());
 }
@@ -255,7 +193,7 @@ void MainWindowTest::rejectionEmptiesAllWhateverTheFocus()
     else
         pick(Alder);
     QCOMPARE(messages.texts(), QStringList{"Felaktigt födelsedatum"});
-    QCOMPARE(boxTexts(window_.get()), QStringList(6, QString()));
+    QCOMPARE(boxes(), QStringList(6, QString()));
     QCOMPARE(group_->itemIndex(), -1);
 
     if (focus == "inactive") {
@@ -275,7 +213,7 @@ void MainWindowTest::clickWithNoItemOnlyTellsTheUser()
     clickGroupArea();
     QCOMPARE(messages.texts(), QStringList{"Felaktigt datum/personnummer"});
     QCOMPARE(messages.messages.front().kind, pnr::MessageKind::Information);
-    QCOMPARE(boxTexts(window_.get()), (QStringList{"600115", "", "", "", "", ""}));
+    QCOMPARE(boxes(), (QStringList{"600115", "", "", "", "", ""}));
     QCOMPARE(group_->itemIndex(), -1);
     QVERIFY(input_->hasFocus());
 }
@@ -289,7 +227,7 @@ void MainWindowTest::clickOnGroupAreaRunsSelectedItemAgain()
     MessageRecorder messages;
     clickGroupArea();
     QCOMPARE(messages.texts(), QStringList());
-    QCOMPARE(boxTexts(window_.get()), (QStringList{"600115", "", "", "44", "3", "12"}));
+    QCOMPARE(boxes(), (QStringList{"600115", "", "", "44", "3", "12"}));
 }
 
 // With the real message box: closing it must not count as entering the input box.
@@ -305,13 +243,13 @@ void MainWindowTest::realErrorBoxLeavesBoxesAndWindowUsable()
     QCOMPARE(shown, QStringLiteral("\"60-01-1a\" är inte ett giltigt datum: år, månad och dag ska "
                                    "skrivas med en till fyra siffror var."));
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    QCOMPARE(boxTexts(window_.get()), (QStringList{"60011a", "", "", "44", "3", "11"}));
+    QCOMPARE(boxes(), (QStringList{"60011a", "", "", "44", "3", "11"}));
     QCOMPARE(group_->itemIndex(), int(Alder));
 
     QTest::keyClick(input_, Qt::Key_Backspace);
     QTest::keyClicks(input_, "6");
     group_->item(Alder)->click();
-    QCOMPARE(boxTexts(window_.get()), (QStringList{"600116", "", "", "44", "3", "10"}));
+    QCOMPARE(boxes(), (QStringList{"600116", "", "", "44", "3", "10"}));
 }
 
 void MainWindowTest::realRejectionBoxIsReadAndDismissed()
@@ -321,7 +259,7 @@ void MainWindowTest::realRejectionBoxIsReadAndDismissed()
     dismissNextMessageBox(&shown);
     pick(Alder);
     QCOMPARE(shown, QStringLiteral("Felaktigt födelsedatum"));
-    QCOMPARE(boxTexts(window_.get()), QStringList(6, QString()));
+    QCOMPARE(boxes(), QStringList(6, QString()));
     QCOMPARE(group_->itemIndex(), -1);
     QTRY_VERIFY(input_->hasFocus());
 }

@@ -29,7 +29,6 @@ private slots:
     void digitValue();
     void nonDigitIsConversionError_data();
     void nonDigitIsConversionError();
-    void digitAtNamesPosition();
     void decimalText_data();
     void decimalText();
     void utf8KeepsSwedishLettersAndEmoji();
@@ -174,19 +173,6 @@ void TextTest::nonDigitIsConversionError()
     } catch (const ConversionError& error) {
         QCOMPARE(QString::fromStdString(error.what()), message);
     }
-}
-
-void TextTest::digitAtNamesPosition()
-{
-    QCOMPARE(digitAt(U"6001151239", 10), 9);
-    try {
-        (void)digitAt(U"600115+239", 7);
-        QFAIL("no ConversionError");
-    } catch (const ConversionError& error) {
-        QCOMPARE(QString::fromStdString(error.what()),
-                 QStringLiteral("Tecken nr 7 i \"600115+239\" är \"+\", inte en siffra."));
-    }
-    QVERIFY_THROWS_EXCEPTION(RangeError, (void)digitAt(U"600115123", 10));
 }
 
 void TextTest::decimalText_data()

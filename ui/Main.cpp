@@ -2,6 +2,7 @@
 
 #include "logic/Dates.h"
 #include "logic/Errors.h"
+#include "logic/PersonNumber.h"
 #include "ui/EntryLineEdit.h"
 #include "ui/HandlerGuard.h"
 #include "ui/MessageBox.h"
@@ -20,6 +21,18 @@ enum Item { ItemAlder = 0, ItemPersonNr = 1, ItemCheckSiffra = 2 };
 
 // The date format that the age computation parses and writes.
 constexpr std::string_view isoDateFormat = "yyyy-mm-dd";
+
+// Lengths of a typed number: ÅÅMMDD-NNNC has ten characters without its separator, the stem
+// ÅÅMMDD-NNN nine; the serial part after the date holds four or three of them.
+constexpr int fullNumberLength = 10;
+constexpr int stemLength = 9;
+constexpr int fullSerialLength = 4;
+constexpr int stemSerialLength = 3;
+
+TextView sexText(Sex sex)
+{
+    return sex == Sex::Male ? texts::male : texts::female;
+}
 
 QLabel* makeLabel(QWidget* parent, const char* name, TextView text, QRect geometry)
 {
@@ -169,6 +182,41 @@ void TForm1::KollAlder(Text value)
     setText(Edit6, decimalText(days));
 }
 
-void TForm1::KollPersonNr() {}
+void TForm1::KollPersonNr()
+{
+    const Text typed = textOf(Edit1);
+    if (lengthOf(typed) < fullNumberLength)
+        rejectInput(texts::badNumber);
+    const NumberParts parts = takeNumber(typed, fullSerialLength);
 
-void TForm1::KollCheckSiffra() {}
+    const int checkRead = numberDigit(Nummer, 10);
+    const int sexDigit = numberDigit(Nummer, 9);
+    const bool approved = checkDigit(weightedSum(Nummer)) == checkRead;
+    setText(Edit2, approved ? texts::approved : texts::notApproved);
+    if (!approved)
+        return;
+    setText(Edit3, sexText(sexOf(sexDigit)));
+    KollAlder(parts.datePart);
+}
+
+void TForm1::KollCheckSiffra()
+{
+    const Text typed = textOf(Edit1);
+    if (lengthOf(typed) < stemLength || lengthOf(typed) > fullNumberLength)
+        rejectInput(texts::badNumber);
+    const NumberParts parts = takeNumber(typed, stemSerialLength);
+
+    const int sexDigit = numberDigit(Nummer, 9);
+    setText(Edit2, decimalText(checkDigit(weightedSum(Nummer))));
+    setText(Edit3, sexText(sexOf(sexDigit)));
+    KollAlder(parts.datePart);
+}
+
+NumberParts TForm1::takeNumber(TextView typed, int serialLength)
+{
+    NumberParts parts = splitNumber(typed, serialLength);
+    if (!parts.hadSeparator)
+        setText(Edit1, parts.normalForm());
+    Nummer = parts.digits;
+    return parts;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "logic/PersonNumber.h"
 #include "logic/Text.h"
 
 #include <QMainWindow>
@@ -34,6 +35,10 @@ private:
     void KollPersonNr();
     void KollCheckSiffra();
     [[nodiscard]] static pnr::Text FormatDatum(pnr::Text value);
+
+    // Splits the typed number, writes it in normal form when it was typed without separator,
+    // and keeps its digits in Nummer.
+    pnr::NumberParts takeNumber(pnr::TextView typed, int serialLength);
 
     // Tells the user, starts over in the input box and abandons the running operation.
     [[noreturn]] void rejectInput(pnr::TextView message);
