@@ -1,14 +1,33 @@
 #include "app/Application.h"
 
+#include "ui/Fonts.h"
 #include "ui/MessageBox.h"
 #include "ui/TextBridge.h"
 #include "ui/Texts.h"
+
+#include <QWidget>
 
 namespace pnr {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationDisplayName(toQString(texts::windowTitle));
+    setFont(uiFont());
+}
+
+// The windows go before the application object that they need.
+Application::~Application()
+{
+    while (!windows_.empty())
+        windows_.pop_back();
+}
+
+void Application::run()
+{
+    if (windows_.empty())
+        return;
+    windows_.front()->show();
+    exec();
 }
 
 void Application::showError(const Error& error)

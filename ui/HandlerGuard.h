@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/Errors.h"
+#include "logic/Text.h"
 #include "ui/ErrorDisplay.h"
 #include "ui/Texts.h"
 

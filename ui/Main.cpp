@@ -4,16 +4,22 @@
 #include "logic/Errors.h"
 #include "logic/PersonNumber.h"
 #include "ui/EntryLineEdit.h"
+#include "ui/Fonts.h"
+#include "ui/HlpDlg.h"
 #include "ui/HandlerGuard.h"
 #include "ui/MessageBox.h"
 #include "ui/RadioGroup.h"
 #include "ui/TextBridge.h"
 #include "ui/Texts.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 
 using namespace pnr;
+
+TForm1* Form1 = nullptr;
 
 namespace {
 
@@ -29,6 +35,12 @@ constexpr int stemLength = 9;
 constexpr int fullSerialLength = 4;
 constexpr int stemSerialLength = 3;
 
+// The window's designed place and outer size, frame and title bar included, and the least
+// client area that shows every control whole.
+constexpr QPoint designedPosition(374, 150);
+constexpr QSize designedOuterSize(459, 180);
+constexpr QSize leastClientSize(441, 121);
+
 TextView sexText(Sex sex)
 {
     return sex == Sex::Male ? texts::male : texts::female;
@@ -43,12 +55,12 @@ QLabel* makeLabel(QWidget* parent, const char* name, TextView text, QRect geomet
 }
 
 template <class Box>
-Box* makeBox(QWidget* parent, const char* name, QRect geometry, bool readOnly)
+Box* makeBox(QWidget* parent, const char* name, QRect geometry, TextView accessibleName)
 {
     auto* box = new Box(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
-    box->setReadOnly(readOnly);
+    box->setAccessibleName(toQString(accessibleName));
     return box;
 }
 
@@ -58,15 +70,54 @@ TForm1::TForm1(ErrorDisplay& errors, QWidget* parent) : QMainWindow(parent), err
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(toQString(texts::windowTitle));
+    setFont(formFont());
+    setBackgroundRole(QPalette::Button);
+    createMenu();
     createComponents();
     connectHandlers();
+    move(designedPosition);
+    fitOuterSize();
+}
+
+void TForm1::createMenu()
+{
+    Arkiv1 = menuBar()->addMenu(toQString(texts::menuArkiv));
+    Arkiv1->setObjectName(QStringLiteral("Arkiv1"));
+    Avsluta1 = Arkiv1->addAction(toQString(texts::menuAvsluta));
+    Avsluta1->setObjectName(QStringLiteral("Avsluta1"));
+    Hjlp1 = menuBar()->addAction(toQString(texts::menuHjalp));
+    Hjlp1->setObjectName(QStringLiteral("Hjlp1"));
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+}
+
+// The window system decides the frame; the window keeps the designed outer size as nearly as
+// the frame it reports allows, and never less than shows every control.
+void TForm1::fitOuterSize()
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const int menuHeight = menuBar()->sizeHint().height();
+    const QSize client(
+        std::max(leastClientSize.width(), designedOuterSize.width() - frame.width()),
+        std::max(leastClientSize.height(),
+                 designedOuterSize.height() - frame.height() - menuHeight));
+    const QSize window(client.width(), client.height() + menuHeight);
+    if (size() != window || minimumSize() != window)
+        setFixedSize(window);
+}
+
+bool TForm1::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    // The frame becomes known only once the window is shown and placed.
+    if (event->type() == QEvent::Show || event->type() == QEvent::Move)
+        fitOuterSize();
+    return handled;
 }
 
 void TForm1::createComponents()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(451, 134);
     setCentralWidget(client);
 
     Label1 = makeLabel(client, "Label1", texts::labelDatum, {8, 40, 37, 13});
@@ -76,18 +127,23 @@ void TForm1::createComponents()
     Label5 = makeLabel(client, "Label5", texts::labelMan, {184, 104, 24, 13});
     Label6 = makeLabel(client, "Label6", texts::labelDag, {248, 104, 22, 13});
 
-    Edit1 = makeBox<EntryLineEdit>(client, "Edit1", {96, 32, 121, 21}, false);
-    Edit2 = makeBox<QLineEdit>(client, "Edit2", {240, 32, 81, 21}, true);
-    Edit3 = makeBox<QLineEdit>(client, "Edit3", {96, 64, 73, 21}, true);
-    Edit4 = makeBox<QLineEdit>(client, "Edit4", {96, 96, 25, 21}, true);
-    Edit5 = makeBox<QLineEdit>(client, "Edit5", {152, 96, 25, 21}, true);
-    Edit6 = makeBox<QLineEdit>(client, "Edit6", {216, 96, 25, 21}, true);
+    Edit1 = makeBox<EntryLineEdit>(client, "Edit1", {96, 32, 121, 21}, texts::labelDatum);
+    Edit2 = makeBox<QLineEdit>(client, "Edit2", {240, 32, 81, 21}, texts::accessibleResult);
+    Edit3 = makeBox<QLineEdit>(client, "Edit3", {96, 64, 73, 21}, texts::labelKon);
+    Edit4 = makeBox<QLineEdit>(client, "Edit4", {96, 96, 25, 21}, texts::accessibleYears);
+    Edit5 = makeBox<QLineEdit>(client, "Edit5", {152, 96, 25, 21}, texts::accessibleMonths);
+    Edit6 = makeBox<QLineEdit>(client, "Edit6", {216, 96, 25, 21}, texts::accessibleDays);
+    for (QLineEdit* result : {Edit2, Edit3, Edit4, Edit5, Edit6})
+        result->setReadOnly(true);
+    Label1->setBuddy(Edit1);
+    Label2->setBuddy(Edit3);
 
     KollGrp = new RadioGroup(toQString(texts::groupTitle),
                              {toQString(texts::itemAlder), toQString(texts::itemPersonNr),
                               toQString(texts::itemCheckSiffra)},
                              client);
     KollGrp->setObjectName(QStringLiteral("KollGrp"));
+    KollGrp->setAccessibleName(toQString(texts::groupTitle));
     KollGrp->setGeometry(336, 8, 97, 89);
 
     setTabOrder(Edit1, Edit2);
@@ -103,6 +159,8 @@ void TForm1::connectHandlers()
 {
     connect(Edit1, &EntryLineEdit::entered, this, [this] { guarded(&TForm1::Edit1Enter); });
     connect(KollGrp, &RadioGroup::clicked, this, [this] { guarded(&TForm1::KollGrpClick); });
+    connect(Avsluta1, &QAction::triggered, this, [this] { guarded(&TForm1::Avsluta1Click); });
+    connect(Hjlp1, &QAction::triggered, this, [this] { guarded(&TForm1::Hjlp1Click); });
 }
 
 template <class Handler>
@@ -116,6 +174,20 @@ void TForm1::Edit1Enter()
     for (QLineEdit* box : {static_cast<QLineEdit*>(Edit1), Edit2, Edit3, Edit4, Edit5, Edit6})
         box->clear();
     KollGrp->setItemIndex(-1);
+}
+
+void TForm1::Avsluta1Click()
+{
+    close();
+}
+
+void TForm1::Hjlp1Click()
+{
+    if (!HjpDlg)
+        return;
+    HjpDlg->exec();
+    // Without a window manager nobody else gives the activation back.
+    activateWindow();
 }
 
 void TForm1::KollGrpClick()

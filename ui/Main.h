@@ -5,8 +5,10 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 
 namespace pnr {
 class EntryLineEdit;
@@ -22,13 +24,20 @@ class TForm1 : public QMainWindow {
 public:
     explicit TForm1(pnr::ErrorDisplay& errors, QWidget* parent = nullptr);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void createComponents();
+    void createMenu();
     void connectHandlers();
+    void fitOuterSize();
 
     // Handlers, each run inside the guard.
     void Edit1Enter();
     void KollGrpClick();
+    void Avsluta1Click();
+    void Hjlp1Click();
 
     // Operations.
     void KollAlder(pnr::Text value);
@@ -62,4 +71,9 @@ private:
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
+    QMenu* Arkiv1 = nullptr;
+    QAction* Avsluta1 = nullptr;
+    QAction* Hjlp1 = nullptr;
 };
+
+extern TForm1* Form1;

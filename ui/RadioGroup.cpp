@@ -23,7 +23,9 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* 
     : QGroupBox(title, parent)
 {
     auto* rows = new QVBoxLayout(this);
-    rows->setContentsMargins(8, 2, 4, 4);
+    // The group is placed in pixels: its layout must not grow it to the layout's own wishes.
+    rows->setSizeConstraint(QLayout::SetNoConstraint);
+    rows->setContentsMargins(2, 0, 0, 2);
     rows->setSpacing(0);
     int id = 0;
     for (const QString& caption : items) {
