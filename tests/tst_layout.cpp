@@ -37,6 +37,7 @@ void LayoutTest::windowProperties()
     // No window manager here, so no frame: the window itself has the designed outer size.
     QCOMPARE(window_->frameGeometry().size(), QSize(459, 180));
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(window_->font().pixelSize(), 11);
     QVERIFY(window_->font().bold());
     QCOMPARE(QFontInfo(window_->font()).family(), QStringLiteral("Liberation Sans"));

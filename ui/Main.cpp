@@ -69,6 +69,10 @@ Box* makeBox(QWidget* parent, const char* name, QRect geometry, TextView accessi
 TForm1::TForm1(ErrorDisplay& errors, QWidget* parent) : QMainWindow(parent), errors_(errors)
 {
     setObjectName(QStringLiteral("Form1"));
+    // A fixed-size window: no maximise control.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     setWindowTitle(toQString(texts::windowTitle));
     setFont(formFont());
     setBackgroundRole(QPalette::Button);
