@@ -5,6 +5,7 @@
 #include "ui/TextBridge.h"
 #include "ui/Texts.h"
 
+#include <QIcon>
 #include <QWidget>
 
 namespace pnr {
@@ -12,7 +13,12 @@ namespace pnr {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationDisplayName(toQString(texts::windowTitle));
+    setDesktopFileName(QStringLiteral(PNR_APP_ID));
     setFont(uiFont());
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
 }
 
 // The windows go before the application object that they need.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or the folder given as $1), with warnings as errors.
+# Configures and builds into build/, with warnings as errors. With "test" as $1 it first
+# installs what the tests need as well.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
-"$root/scripts/deps.sh"
+build=$root/build
+"$root/scripts/deps.sh" "${1:-}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPNR_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

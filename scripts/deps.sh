@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, when any is missing.
+# Installs the Debian packages that are missing: those that building and running need, and
+# with "test" those that the tests need too.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev xvfb xauth xdotool xclip faketime imagemagick
-          fonts-liberation2)
+packages=(build-essential cmake qt6-base-dev fonts-liberation2)
+if [ "${1:-}" = test ]; then
+    packages+=(xvfb xauth xdotool xclip faketime imagemagick
+               dpkg-dev file checksec desktop-file-utils appstream)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -14,6 +14,7 @@ private slots:
     void guard_data();
     void guard();
     void errorDisplayShowsARealBox();
+    void windowsCarryTheApplicationIcon();
 
 private:
     [[nodiscard]] static pnr::Application& application()
@@ -74,6 +75,15 @@ void ApplicationTest::errorDisplayShowsARealBox()
     QCOMPARE(text, QStringLiteral("Numret är för kort."));
     QCOMPARE(title, QStringLiteral("Person Nr./Ålderskontroll"));
     QCOMPARE(icon, QMessageBox::Critical);
+}
+
+void ApplicationTest::windowsCarryTheApplicationIcon()
+{
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    QCOMPARE(QGuiApplication::desktopFileName(),
+             QStringLiteral("se.personnummerkontroll.PersonnummerKontroll"));
 }
 
 PNR_TEST_MAIN(ApplicationTest)
