@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds into build/, with warnings as errors. With "test" as $1 it first
-# installs what the tests need as well.
+# Configures and builds into build/, with warnings as errors. $1 ("package" or "test") says
+# which further packages to install first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build

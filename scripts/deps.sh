@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing: those that building and running need, and
-# with "test" those that the tests need too.
+# Installs the Debian packages that are missing: those that building and running need; with
+# "package" also those that building the Debian package needs; with "test" everything the
+# tests need.
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev fonts-liberation2)
-if [ "${1:-}" = test ]; then
-    packages+=(xvfb xauth xdotool xclip faketime imagemagick
-               dpkg-dev file checksec desktop-file-utils appstream)
-fi
+case "${1:-}" in
+package) packages+=(dpkg-dev file) ;;
+test) packages+=(dpkg-dev file xvfb xauth xdotool xclip faketime imagemagick checksec
+                 desktop-file-utils appstream) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
