@@ -37,7 +37,9 @@ done
 for file in "${expected[@]}"; do
     grep -qxF "$file" <<<"$contents" || fail "the package lacks $file"
 done
-dpkg-deb -f "$deb" Description | grep -q 'personnummer' || fail "no description"
+description=$(dpkg-deb -f "$deb" Description)
+grep -q 'Ett litet verktyg för svenska personnummer' <<<"$description" || fail "no Swedish description"
+grep -q 'A small desktop tool' <<<"$description" || fail "no English description"
 
 dpkg -x "$deb" "$work/root"
 "$here/hardening.sh" "$work/root/usr/bin/personnummer-kontroll"
