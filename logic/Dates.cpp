@@ -179,7 +179,11 @@ DateTime parseDate(TextView text, DateTime reference)
         start = end + 1;
     }
     int y = values[static_cast<std::size_t>(Field::Year)];
-    if (widths[static_cast<std::size_t>(Field::Year)] <= 2)
+    const std::size_t yearWidth = widths[static_cast<std::size_t>(Field::Year)];
+    // Three digits are a slip of the keyboard, not a year anyone writes.
+    if (yearWidth == 3)
+        invalid(text, "året ska skrivas med två eller fyra siffror");
+    if (yearWidth <= 2)
         y += yearOf(reference) / 100 * 100;
     const int m = values[static_cast<std::size_t>(Field::Month)];
     const int d = values[static_cast<std::size_t>(Field::Day)];

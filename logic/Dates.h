@@ -41,7 +41,8 @@ void setShortDateFormat(std::string_view pattern);
 [[nodiscard]] std::string shortDateFormat();
 
 // Reads year, month and day in the order of the short date format, each as one to four digits.
-// A year of one or two digits lands in the century of the reference year. Anything that is not
+// A year of one or two digits lands in the century of the reference year; four digits are
+// taken as written; three are refused. Anything that is not
 // a real calendar date is a DateError whose message names the text and what is wrong with it.
 [[nodiscard]] DateTime parseDate(TextView text, DateTime reference);
 [[nodiscard]] Text formatDate(DateTime moment);

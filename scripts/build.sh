@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Configures and builds into build/, with warnings as errors. $1 ("package" or "test") says
-# which further packages to install first.
+# Configures and builds, with warnings as errors.
+# Usage: build.sh [run|package|test] [sanitize]
+#   The first word says which further Debian packages to install first; "sanitize" builds
+#   into build-sanitize/ with AddressSanitizer and UndefinedBehaviorSanitizer instead of build/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh" "${1:-run}"
 build=$root/build
-"$root/scripts/deps.sh" "${1:-}"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPNR_WARNINGS_AS_ERRORS=ON >/dev/null
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPNR_WARNINGS_AS_ERRORS=ON)
+if [ "${2:-}" = sanitize ]; then
+    build=$root/build-sanitize
+    options+=(-DPNR_SANITIZE=ON)
+fi
+cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
