@@ -7,7 +7,8 @@ set -euo pipefail
 packages=(build-essential cmake qt6-base-dev fonts-liberation2)
 case "${1:-}" in
 package) packages+=(dpkg-dev file) ;;
-test) packages+=(dpkg-dev file xvfb xauth xdotool xclip faketime imagemagick checksec clang libclang-rt-14-dev
+test) packages+=(dpkg-dev file xvfb xauth xdotool xclip faketime imagemagick checksec strace
+                 clang libclang-rt-14-dev
                  desktop-file-utils appstream) ;;
 esac
 
