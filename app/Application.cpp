@@ -15,8 +15,10 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationDisplayName(toQString(texts::windowTitle));
     setDesktopFileName(QStringLiteral(PNR_APP_ID));
     setFont(uiFont());
+    // The window system gets every size of the window icon at start-up, decoded; the large
+    // ones serve launchers and come from the installed theme icon instead.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
 }

@@ -80,7 +80,7 @@ void ApplicationTest::errorDisplayShowsARealBox()
 void ApplicationTest::windowsCarryTheApplicationIcon()
 {
     const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48})
         QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
     QCOMPARE(QGuiApplication::desktopFileName(),
              QStringLiteral("se.personnummerkontroll.PersonnummerKontroll"));

@@ -32,9 +32,9 @@ void HelpDialogTest::initTestCase()
 {
     dialog_ = std::make_unique<THjpDlg>();
     HjpDlg = dialog_.get();
-    memo_ = dialog_->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
-    close_ = dialog_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-    QVERIFY(memo_ && close_);
+    // Hidden from start-up, the dialog makes its components when first shown.
+    QVERIFY(!dialog_->isVisible());
+    QCOMPARE(dialog_->findChild<QPlainTextEdit*>(), nullptr);
 }
 
 void HelpDialogTest::cleanupTestCase()
@@ -49,6 +49,9 @@ void HelpDialogTest::whileHelpIsOpen(const std::function<void()>& check)
     QTimer::singleShot(0, [&] {
         QTRY_VERIFY(dialog_->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+        memo_ = dialog_->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+        close_ = dialog_->findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+        QVERIFY(memo_ && close_);
         check();
         QTest::mouseClick(close_, Qt::LeftButton);
         checked = true;
@@ -63,35 +66,36 @@ void HelpDialogTest::whileHelpIsOpen(const std::function<void()>& check)
 
 void HelpDialogTest::layoutAndText()
 {
-    const QStringList lines = {
-        "Programmet kan användas på tre sätt:",
-        "",
-        "1  Vill man enbart åldern: Skriv in födelsedatum i ",
-        "    format ÅÅMMDD och markera \"Ålder\"",
-        "",
-        "2  Vill man kontrollera personnummer: Skriv in ",
-        "    personnummret i format ÅÅMMDD-XXXX ",
-        "    och markera \"PersonNr\"",
-        "",
-        "3  Vill man räkna fram kontrollsiffran: Skriv in",
-        "    format ÅÅMMDD-XXX och markera",
-        "    \"CheckSiffra\" ",
-    };
-    QCOMPARE(memo_->toPlainText().split('\n'), lines);
-    QCOMPARE(memo_->toPlainText().toUtf8(), lines.join('\n').toUtf8());
-    QVERIFY(!memo_->isReadOnly());
-    QCOMPARE(memo_->geometry(), QRect(0, -2, 313, 227));
-    QVERIFY(memo_->font().bold());
-    QCOMPARE(memo_->font().pixelSize(), 11);
-    QCOMPARE(close_->geometry(), QRect(112, 229, 75, 25));
-    QCOMPARE(close_->text(), QStringLiteral("&Stäng"));
-    QVERIFY(!close_->icon().isNull());
-    QCOMPARE(dialog_->windowTitle(), QStringLiteral("Hjälp"));
-    QCOMPARE(dialog_->size(), QSize(313, 255));
-    QCOMPARE(dialog_->minimumSize(), dialog_->maximumSize());
-    QVERIFY(!dialog_->font().bold());
-    const Qt::WindowFlags flags = dialog_->windowFlags();
-    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    whileHelpIsOpen([&] {
+        const QStringList lines = {
+            "Programmet kan användas på tre sätt:",
+            "",
+            "1  Vill man enbart åldern: Skriv in födelsedatum i ",
+            "    format ÅÅMMDD och markera \"Ålder\"",
+            "",
+            "2  Vill man kontrollera personnummer: Skriv in ",
+            "    personnummret i format ÅÅMMDD-XXXX ",
+            "    och markera \"PersonNr\"",
+            "",
+            "3  Vill man räkna fram kontrollsiffran: Skriv in",
+            "    format ÅÅMMDD-XXX och markera",
+            "    \"CheckSiffra\" ",
+        };
+        QCOMPARE(memo_->toPlainText().split('\n'), lines);
+        QCOMPARE(memo_->toPlainText().toUtf8(), lines.join('\n').toUtf8());
+        QVERIFY(!memo_->isReadOnly());
+        QCOMPARE(memo_->geometry(), QRect(0, -2, 313, 227));
+        QVERIFY(memo_->font().bold());
+        QCOMPARE(memo_->font().pixelSize(), 11);
+        QCOMPARE(close_->geometry(), QRect(112, 229, 75, 25));
+        QCOMPARE(close_->text(), QStringLiteral("&Stäng"));
+        QCOMPARE(dialog_->windowTitle(), QStringLiteral("Hjälp"));
+        QCOMPARE(dialog_->size(), QSize(313, 255));
+        QCOMPARE(dialog_->minimumSize(), dialog_->maximumSize());
+        QVERIFY(!dialog_->font().bold());
+        const Qt::WindowFlags flags = dialog_->windowFlags();
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    });
 }
 
 void HelpDialogTest::shownModallyAndKeepsEdits()
@@ -99,6 +103,7 @@ void HelpDialogTest::shownModallyAndKeepsEdits()
     typeIntoInput("600115");
     whileHelpIsOpen([&] {
         QCOMPARE(QApplication::activeModalWidget(), dialog_.get());
+        QVERIFY(!close_->icon().isNull());
         const QRect screen = dialog_->screen()->availableGeometry();
         QVERIFY(qAbs(dialog_->frameGeometry().center().x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(dialog_->frameGeometry().center().y() - screen.center().y()) <= 1);

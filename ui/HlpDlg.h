@@ -13,10 +13,14 @@ class THjpDlg : public QDialog {
 public:
     explicit THjpDlg(QWidget* parent = nullptr);
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createComponents();
+
     QPlainTextEdit* Memo1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
 };
