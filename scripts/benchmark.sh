@@ -7,17 +7,16 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-21}
 
-if [ -z "${BENCHMARK_INSIDE_X:-}" ]; then
+source "$root/tests/xsession.sh"
+if [ -z "${PNR_ON_VIRTUAL_DISPLAY:-}" ]; then
     "$root/scripts/build.sh" test >/dev/null
     "$root/scripts/deps.sh" test
     [ -e /usr/include/X11/Xlib.h ] || apt-get install -y -q --no-install-recommends libx11-dev
     cmake -S "$root/bench" -B "$root/build/bench" >/dev/null
     cmake --build "$root/build/bench" >/dev/null
-    export BENCHMARK_INSIDE_X=1
-    exec xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' "$0" "$@"
 fi
+on_virtual_display "$0" "$@"
 
-unset QT_QPA_PLATFORM
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 timer=$root/build/bench/map-timer

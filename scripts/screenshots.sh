@@ -4,29 +4,17 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-if [ -z "${SCREENSHOTS_INSIDE_X:-}" ]; then
-    "$root/scripts/build.sh" >/dev/null
-    export SCREENSHOTS_INSIDE_X=1
-    exec xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' "$0" "$@"
-fi
+source "$root/tests/xsession.sh"
+[ -n "${PNR_ON_VIRTUAL_DISPLAY:-}" ] || "$root/scripts/build.sh" test >/dev/null
+on_virtual_display "$0" "$@"
 
-unset QT_QPA_PLATFORM
 runtime=$(mktemp -d)
 export XDG_RUNTIME_DIR=$runtime
 faketime -f '@2004-04-26 12:00:00' "$root/build/app/personnummer-kontroll" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$runtime"' EXIT
 
-find_window() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 && return 0
-        sleep 0.1
-    done
-    echo "no window $1" >&2
-    return 1
-}
-
-main=$(find_window '^Person Nr\./Ålderskontroll$')
+main=$(wait_for_window "$main_window_title" "$pid")
 xdotool mousemove --window "$main" 150 60 click 1   # into Edit1
 xdotool type --delay 20 6001151239
 xdotool mousemove --window "$main" 370 72 click 1   # "PersonNr"
@@ -34,7 +22,7 @@ sleep 0.5
 import -window "$main" "$root/docs/main-window.png"
 
 xdotool mousemove --window "$main" 62 10 click 1    # "Hjälp" in the menu bar
-help=$(find_window '^Hjälp$')
+help=$(wait_for_window '^Hjälp$' "$pid")
 sleep 0.5
 import -window "$help" "$root/docs/help-dialog.png"
 

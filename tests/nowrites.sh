@@ -7,13 +7,9 @@
 # Usage: nowrites.sh PROGRAM
 set -euo pipefail
 program=$1
+source "$(dirname "$0")/xsession.sh"
+on_virtual_display "$0" "$@"
 
-if [ -z "${NOWRITES_INSIDE_X:-}" ]; then
-    export NOWRITES_INSIDE_X=1
-    exec xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' "$0" "$@"
-fi
-
-unset QT_QPA_PLATFORM
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -25,13 +21,7 @@ log=$work/strace.log
 strace -f -qq -o "$log" -e trace=open,openat,openat2,creat,mkdir,mkdirat,socket "$program" &
 pid=$!
 
-window=
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Person Nr\./Ålderskontroll$' 2>/dev/null | head -n 1) || true
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "FAIL: no window"; exit 1; }
+window=$(wait_for_window "$main_window_title" "$pid")
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
 paste() { printf '%s' "$1" | xclip -selection clipboard 2>/dev/null; xdotool key ctrl+v; sleep 0.2; }
@@ -48,11 +38,8 @@ input; xdotool type --delay 30 600115-; paste 'ö239'; personnr; xdotool key Ret
 click 62 10; sleep 0.5; xdotool key Escape; sleep 0.3          # "Hjälp", closed again
 click 15 10; xdotool key a                                      # "Arkiv", "&Avsluta"
 
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-status=0
-wait "$pid" || status=$?
-pid=
-[ "$status" -eq 0 ] || { echo "FAIL: exit code $status"; cat "$log"; exit 1; }
+status=$(exit_code_of "$pid")
+[ "$status" = 0 ] || { echo "FAIL: exit code $status"; cat "$log"; exit 1; }
 
 # What the libraries underneath need:
 # - /dev/null opened read-write: libdbus, finding no session bus, forks a child that points its
