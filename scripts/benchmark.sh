@@ -10,8 +10,7 @@ runs=${1:-21}
 source "$root/tests/xsession.sh"
 if [ -z "${PNR_ON_VIRTUAL_DISPLAY:-}" ]; then
     "$root/scripts/build.sh" test >/dev/null
-    "$root/scripts/deps.sh" test
-    [ -e /usr/include/X11/Xlib.h ] || apt-get install -y -q --no-install-recommends libx11-dev
+    "$root/scripts/deps.sh" bench
     cmake -S "$root/bench" -B "$root/build/bench" >/dev/null
     cmake --build "$root/build/bench" >/dev/null
 fi

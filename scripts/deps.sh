@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing: those that building and running need; with
 # "package" also those that building the Debian package needs; with "test" everything the
-# tests need.
+# tests need; with "bench" also the X library headers of the start-up benchmark.
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev fonts-liberation2)
 case "${1:-}" in
 package) packages+=(dpkg-dev file) ;;
-test) packages+=(dpkg-dev file xvfb xauth xdotool xclip faketime imagemagick checksec strace
+test|bench) packages+=(dpkg-dev file xvfb xauth xdotool xclip faketime imagemagick checksec strace
                  clang libclang-rt-14-dev
                  desktop-file-utils appstream) ;;
 esac
+[ "${1:-}" = bench ] && packages+=(libx11-dev)
 
 missing=()
 for package in "${packages[@]}"; do
