@@ -33,13 +33,14 @@ checksiffra() { click 360 97; }
 input; xdotool type --delay 30 600115; alder
 input; xdotool type --delay 30 6001151239; personnr
 input; xdotool type --delay 30 600115123; checksiffra
-input; paste 'åäö ÅÄÖ'; personnr; xdotool key Return; sleep 0.3   # dismisses the rejection
-input; xdotool type --delay 30 600115-; paste 'ö239'; personnr; xdotool key Return; sleep 0.3
+dismiss() { sleep 0.7; xdotool key Return; sleep 0.5; }   # the message box in front
+input; paste 'åäö ÅÄÖ'; personnr; dismiss                      # a rejection
+input; xdotool type --delay 30 600115-; paste 'ö239'; personnr; dismiss   # a conversion error
 click 62 10; sleep 0.5; xdotool key Escape; sleep 0.3          # "Hjälp", closed again
 click 15 10; xdotool key a                                      # "Arkiv", "&Avsluta"
 
-status=$(exit_code_of "$pid")
-[ "$status" = 0 ] || { echo "FAIL: exit code $status"; cat "$log"; exit 1; }
+wait_for_exit "$pid"
+[ "$exit_status" = 0 ] || { echo "FAIL: exit code $exit_status"; cat "$log"; exit 1; }
 
 # What the libraries underneath need:
 # - /dev/null opened read-write: libdbus, finding no session bus, forks a child that points its

@@ -22,5 +22,5 @@ xdotool mousemove --window "$window" 15 10 click 1
 sleep 0.5
 xdotool key a
 
-status=$(exit_code_of "$pid")
-[ "$status" = 0 ] || { echo "FAIL: exit code $status after Arkiv > Avsluta"; exit 1; }
+wait_for_exit "$pid"
+[ "$exit_status" = 0 ] || { echo "FAIL: exit code $exit_status after Arkiv > Avsluta"; exit 1; }

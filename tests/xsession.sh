@@ -30,19 +30,21 @@ wait_for_window() {
     return 1
 }
 
-# Waits up to five seconds for the process to end and prints its exit code (or "running").
-exit_code_of() {
-    local pid=$1 status=0
+# Waits up to five seconds for the process, a child of this shell, to end, and sets
+# exit_status to its exit code, or to "running". Not to be called in a subshell: only the
+# shell that started the process can wait for it.
+wait_for_exit() {
+    local pid=$1
+    exit_status=0
     for _ in $(seq 50); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
     if kill -0 "$pid" 2>/dev/null; then
-        echo running
+        exit_status=running
         return 0
     fi
-    wait "$pid" || status=$?
-    echo "$status"
+    wait "$pid" || exit_status=$?
 }
 
 main_window_title='^Person Nr\./Ålderskontroll$'
