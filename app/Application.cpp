@@ -23,12 +23,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     setWindowIcon(icon);
 }
 
-// The windows go before the application object that they need.
-Application::~Application()
-{
-    while (!windows_.empty())
-        windows_.pop_back();
-}
+// Out of line, where QWidget is complete.
+Application::~Application() = default;
 
 void Application::run()
 {

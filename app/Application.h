@@ -3,7 +3,6 @@
 #include "ui/ErrorDisplay.h"
 
 #include <QApplication>
-#include <QPointer>
 
 #include <memory>
 #include <vector>
@@ -35,6 +34,7 @@ public:
     void showError(const Error& error) override;
 
 private:
+    // A member, so the windows are destroyed before the QApplication they need.
     std::vector<std::unique_ptr<QWidget>> windows_;
 };
 

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace pnr::dates {
 
@@ -134,18 +135,11 @@ DateTime now()
     return makeDateTime(date, hours(local.tm_hour) + minutes(local.tm_min) + seconds(local.tm_sec));
 }
 
-FixedClock::FixedClock(DateTime moment)
-    : previous_(fixedMoment.value_or(DateTime{})), wasFixed_(fixedMoment.has_value())
-{
-    fixedMoment = moment;
-}
+FixedClock::FixedClock(DateTime moment) : previous_(std::exchange(fixedMoment, moment)) {}
 
 FixedClock::~FixedClock()
 {
-    if (wasFixed_)
-        fixedMoment = previous_;
-    else
-        fixedMoment.reset();
+    fixedMoment = previous_;
 }
 
 void setShortDateFormat(std::string_view pattern)

@@ -3,6 +3,7 @@
 #include "logic/Text.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,7 @@ public:
     FixedClock& operator=(const FixedClock&) = delete;
 
 private:
-    DateTime previous_;
-    bool wasFixed_;
+    std::optional<DateTime> previous_;
 };
 
 // The process-wide short date format used by parseDate and formatDate: three fields y, m and d

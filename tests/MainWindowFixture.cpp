@@ -39,12 +39,7 @@ QStringList MainWindowFixture::boxes() const
 void MainWindowFixture::typeIntoInput(const QString& text)
 {
     QTest::mouseClick(input_, Qt::LeftButton);
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(input_, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, input_, Qt::Key(c.toUpper().unicode()), QString(c), {});
-    }
+    typeText(input_, text);
 }
 
 void MainWindowFixture::pick(Item item)

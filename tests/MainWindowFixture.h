@@ -29,8 +29,7 @@ protected slots:
     void cleanup();
 
 protected:
-    // Clicks into the input box, as a user starting over does, and types; Swedish letters
-    // are sent as key events of their own, since Qt Test cannot type them as text.
+    // Clicks into the input box, as a user starting over does, and types.
     void typeIntoInput(const QString& text);
     void pick(Item item);
     void clickGroupArea();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoxPromises.h"
 #include "app/Application.h"
 #include "ui/MessageBox.h"
 
@@ -76,11 +77,15 @@ inline void dismissNextMessageBox(QString* text)
     timer->start();
 }
 
-// The texts of the six boxes, Edit1 first.
-inline QStringList boxTexts(const QWidget* window)
+// Types text into a widget as key presses. Qt Test cannot type letters beyond ASCII as text
+// (ä and ö abort it), so each of those, and each emoji, goes as a key event of its own; a
+// line edit inserts the event's text whatever its key code.
+inline void typeText(QWidget* target, const QString& text)
 {
-    QStringList texts;
-    for (int i = 1; i <= 6; ++i)
-        texts << window->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i))->text();
-    return texts;
+    for (const char32_t point : text.toStdU32String()) {
+        if (point < 0x80)
+            QTest::keyClick(target, static_cast<char>(point));
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_A, QString::fromUcs4(&point, 1), {});
+    }
 }

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes, read as UTF-8 text, into each of the three operations through the
 // real main window on the offscreen platform, and aborts on the first broken promise.
 
+#include "../BoxPromises.h"
 #include "app/Application.h"
 #include "logic/Dates.h"
 #include "ui/EntryLineEdit.h"
@@ -8,7 +9,6 @@
 #include "ui/MessageBox.h"
 #include "ui/RadioGroup.h"
 
-#include <QLineEdit>
 #include <QRadioButton>
 
 #include <cstdio>
@@ -44,56 +44,42 @@ struct Harness {
     std::unique_ptr<TForm1> window;
     pnr::EntryLineEdit* input = nullptr;
     pnr::RadioGroup* group = nullptr;
-    QLineEdit* boxes[7] = {};
     QStringList messages;
 };
 
 Harness* harness = nullptr;
 
-[[noreturn]] void broken(const char* promise, const QString& typed, int item)
+[[noreturn]] void broken(const QString& promise, const QString& typed, int item)
 {
-    std::fprintf(stderr, "broken: %s\nitem %d, typed \"%s\"\n", promise, item, qPrintable(typed));
-    for (int i = 1; i <= 6; ++i)
-        std::fprintf(stderr, "Edit%d \"%s\"\n", i, qPrintable(harness->boxes[i]->text()));
+    std::fprintf(stderr, "broken: %s\nitem %d, typed \"%s\"\n", qPrintable(promise), item,
+                 qPrintable(typed));
+    const QStringList boxes = boxTexts(harness->window.get());
+    for (int i = 0; i < 6; ++i)
+        std::fprintf(stderr, "Edit%d \"%s\"\n", i + 1, qPrintable(boxes[i]));
     std::abort();
 }
 
 #define PROMISE(condition)                                                                         \
     do {                                                                                           \
         if (!(condition))                                                                          \
-            broken(#condition, typed, item);                                                       \
+            broken(QStringLiteral(#condition), typed, item);                                                       \
     } while (false)
-
-bool isCount(const QString& text, int below)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok && value >= 0 && value < below && text == QString::number(value);
-}
 
 void check(int item, const QString& typed, bool rejected)
 {
-    const Harness& h = *harness;
-    const QString edit1 = h.boxes[1]->text(), edit2 = h.boxes[2]->text(),
-                  edit3 = h.boxes[3]->text();
-    const QString years = h.boxes[4]->text(), months = h.boxes[5]->text(),
-                  days = h.boxes[6]->text();
+    const QStringList boxes = boxTexts(harness->window.get());
+    const int index = harness->group->itemIndex();
     if (rejected) {
-        for (int i = 1; i <= 6; ++i)
-            PROMISE(h.boxes[i]->text().isEmpty());
-        PROMISE(h.group->itemIndex() == -1);
+        PROMISE(boxes == QStringList(6, QString()) && index == -1);
         return;
     }
-    PROMISE(h.group->itemIndex() == item);
+    PROMISE(index == item);
     if (item == 1 && !typed.contains('-')) {
-        const QList<uint> points = edit1.toUcs4();
+        const QList<uint> points = boxes[0].toUcs4();
         PROMISE(points.size() == 11 && points[6] == '-');
     }
-    PROMISE(edit2.isEmpty() || edit2 == "Godkänd" || edit2 == "Ej godkänd"
-            || (edit2.size() == 1 && edit2[0].isDigit() && edit2[0].unicode() < 0x80));
-    PROMISE(edit3.isEmpty() || edit3 == "Man" || edit3 == "Kvinna");
-    PROMISE(years.isEmpty() == months.isEmpty() && months.isEmpty() == days.isEmpty());
-    PROMISE(years.isEmpty() || (isCount(years, 10000) && isCount(months, 12) && isCount(days, 31)));
+    if (const QString promise = brokenBoxPromise(boxes); !promise.isEmpty())
+        broken(promise, typed, item);
 }
 
 void setUp(int* argc, char*** argv)
@@ -107,8 +93,6 @@ void setUp(int* argc, char*** argv)
     harness->window->show();
     harness->input = harness->window->findChild<pnr::EntryLineEdit*>("Edit1");
     harness->group = harness->window->findChild<pnr::RadioGroup*>("KollGrp");
-    for (int i = 1; i <= 6; ++i)
-        harness->boxes[i] = harness->window->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i));
     pnr::setMessagePresenter([](QWidget*, const QString& text, pnr::MessageKind) {
         harness->messages << text;
     });
